@@ -27,3 +27,8 @@ if(LODESTREL_TESTS)
   find_package(Python3 QUIET COMPONENTS Interpreter)
   lodestrel_require(Python3_Interpreter_FOUND "Python 3 (for the generator checks)" python3)
 endif()
+
+if(LODESTREL_BENCH)
+  find_package(benchmark QUIET)
+  lodestrel_require(benchmark_FOUND "Google Benchmark" libbenchmark-dev)
+endif()
