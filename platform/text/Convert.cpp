@@ -78,10 +78,18 @@ bool Decode(std::string_view text, Unicode to, std::string_view replacement, std
     return true;
 }
 
+// iconv's CP932 encoder also takes characters that the code page does not
+// have and writes the code of a look-alike (U+00A5 as 0x5C, U+301C as 0x8160,
+// U+2212 as 0x817C), which decodes to a different character. Only an encoding
+// that decodes back to the input is exact.
 std::optional<std::string> Encode(std::string_view text, Unicode from)
 {
     std::string out;
-    if (Encoder(from).Convert(text, out) != Converter::Stop::Done)
+    std::string_view rest = text;
+    if (Encoder(from).Convert(rest, out) != Converter::Stop::Done)
+        return std::nullopt;
+    std::string back;
+    if (!Decode(out, from, {}, back) || back != text)
         return std::nullopt;
     return out;
 }
