@@ -23,6 +23,20 @@ std::optional<std::string> RoundTrip(std::string_view utf8)
     return converted;
 }
 
+// Bytes of the UTF-8 character at the start of text; 1 for a byte that does
+// not start a well-formed sequence.
+std::size_t Utf8SequenceLength(std::string_view text)
+{
+    const unsigned char lead = static_cast<unsigned char>(text[0]);
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3 : lead >= 0xF0 && lead <= 0xF4 ? 4 : 1;
+    if (length > text.size())
+        return 1;
+    for (std::size_t k = 1; k < length; ++k)
+        if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80)
+            return 1;
+    return length;
+}
+
 // The code page 932 form of a UTF-8 name from the file system; characters
 // without an exact one become 0xFF (see DirectoryEntry::name).
 std::string NameFromFileSystem(std::string_view utf8)
@@ -32,15 +46,7 @@ std::string NameFromFileSystem(std::string_view utf8)
     std::string name;
     std::size_t i = 0;
     while (i < utf8.size()) {
-        std::size_t length = 1;
-        const unsigned char lead = static_cast<unsigned char>(utf8[i]);
-        if (lead >= 0xF0)
-            length = 4;
-        else if (lead >= 0xE0)
-            length = 3;
-        else if (lead >= 0xC0)
-            length = 2;
-        length = std::min(length, utf8.size() - i);
+        const std::size_t length = Utf8SequenceLength(utf8.substr(i));
         const auto converted = RoundTrip(utf8.substr(i, length));
         name += converted ? *converted : std::string(1, '\xFF');
         i += length;
