@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/files/RecordReader.h"
 #include "platform/text/Search.h"
 #include "settings/JobSettings.h"
 
@@ -28,6 +29,19 @@ std::optional<char> DetectDelimiter(std::span<const std::string_view> firstLines
             return delimiter;
     }
     return std::nullopt;
+}
+
+std::optional<char> DetectDelimiter(platform::RecordReader& source)
+{
+    if (source.Rewind())
+        return std::nullopt;
+    std::optional<char> delimiter;
+    std::string_view line;
+    for (int read = 0; read < DetectLineLimit && !delimiter && source.Next(line); ++read)
+        delimiter = DelimiterOfLine(line);
+    if (source.Rewind())
+        return std::nullopt;
+    return delimiter;
 }
 
 char ChooseFieldDelimiter(const JobSettings& job, std::optional<char> detected)

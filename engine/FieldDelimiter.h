@@ -11,6 +11,9 @@
 #include <string_view>
 
 struct JobSettings;
+namespace platform {
+class RecordReader;
+}
 
 inline constexpr char NoDelimiter = '\n';
 
@@ -22,6 +25,11 @@ inline constexpr int DetectLineLimit = 11;
 // decides, TAB before comma before bar. The second byte of a double-byte
 // character is never taken for one of them. nullopt when no line decides.
 std::optional<char> DetectDelimiter(std::span<const std::string_view> firstLines);
+
+// The same decision on an open source file, read from its start; the reader is
+// left at the start again. A file that cannot be read or repositioned decides
+// nothing (nullopt), so it is taken for one without a delimiter.
+std::optional<char> DetectDelimiter(platform::RecordReader& source);
 
 // The delimiter a file of job's FileKind is split at: 1 comma, 2 TAB, 3 none,
 // 4 the first byte of EtcDelim. Kind 0 takes detected, the result of

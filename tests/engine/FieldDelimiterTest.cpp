@@ -1,13 +1,40 @@
 #include "engine/FieldDelimiter.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "Sjis.h"
+#include "platform/files/RecordReader.h"
 #include "settings/JobSettings.h"
 
 namespace {
+
+// A file with the given bytes, removed at the end of the test.
+class TempFile {
+public:
+    explicit TempFile(std::string_view bytes)
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "lodestrel-delimiter-XXXXXX").string();
+        const int fd = ::mkstemp(pattern.data());
+        if (fd >= 0)
+            ::close(fd);
+        m_path = pattern;
+        std::ofstream(m_path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    ~TempFile() { std::filesystem::remove(m_path); }
+
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
 
 std::optional<char> Detect(const std::vector<std::string>& lines)
 {
@@ -69,4 +96,43 @@ TEST(FieldDelimiter, TheFirstLineWithACandidateDecidesTabBeforeCommaBeforeBar)
     };
     for (const auto& c : cases)
         EXPECT_EQ(Detect(c.lines), c.delimiter) << c.title;
+}
+
+TEST(FieldDelimiter, DetectionOnAnOpenFileReadsItsFirstLinesAndGoesBackToTheStart)
+{
+    const struct {
+        const char* title;
+        std::string bytes;
+        std::optional<char> delimiter;
+    } cases[] = {
+        {"empty first line, bar then comma", "\r\na|b,c\r\nx\ty\r\n", ','},
+        {"tab in the last line, no line end", "abc\nx\ty", '\t'},
+        {"eleventh line decides", std::string(10, '\n') + "a|b\n", '|'},
+        {"twelfth line is not read", std::string(11, '\n') + "a|b\n", std::nullopt},
+        {"empty file", "", std::nullopt},
+        {"Ctrl-Z ends the file", "abc\n\x1a" "a,b\n", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const TempFile file(c.bytes);
+        platform::RecordReader reader;
+        ASSERT_FALSE(reader.Open(file.Path())) << c.title;
+        std::string_view skipped;
+        reader.Next(skipped);  // detection starts at the start wherever the reader is
+        EXPECT_EQ(DetectDelimiter(reader), c.delimiter) << c.title;
+
+        std::string first;
+        std::string expectedFirst = c.bytes.substr(0, c.bytes.find('\n'));
+        if (!expectedFirst.empty() && expectedFirst.back() == '\r')
+            expectedFirst.pop_back();
+        if (c.bytes.empty())
+            EXPECT_FALSE(reader.Next(first)) << c.title;
+        else
+            EXPECT_TRUE(reader.Next(first) && first == expectedFirst) << c.title;
+    }
+}
+
+TEST(FieldDelimiter, AFileThatIsNotOpenDecidesNothing)
+{
+    platform::RecordReader reader;
+    EXPECT_EQ(DetectDelimiter(reader), std::nullopt);
 }
