@@ -26,6 +26,8 @@ constexpr std::size_t CountRows()
 }
 
 struct UpperTable {
+    // Every byte as a single-byte character: a-z become A-Z.
+    std::array<unsigned char, 256> single{};
     // 0 when no character with this lead byte changes, else its row + 1.
     std::array<std::uint8_t, 256> rowOfLead{};
     // The capital of lead/second byte, 0 when the character stays.
@@ -35,6 +37,8 @@ struct UpperTable {
 constexpr UpperTable BuildUpperTable()
 {
     UpperTable table;
+    for (int b = 0; b < 256; ++b)
+        table.single[b] = static_cast<unsigned char>(b >= 'a' && b <= 'z' ? b - ('a' - 'A') : b);
     std::size_t rows = 0;
     for (const CaseMapping& m : kDoubleByteCapitals) {
         std::uint8_t& row = table.rowOfLead[m.small >> 8];
@@ -52,17 +56,15 @@ constexpr UpperTable kUpper = BuildUpperTable();
 void UpperInPlace(char* text, std::size_t size)
 {
     auto* bytes = reinterpret_cast<unsigned char*>(text);
-    for (std::size_t i = 0; i < size;) {
+    std::size_t i = 0;
+    // The last byte is handled after the loop: a lead byte there stands alone.
+    while (i + 1 < size) {
         const unsigned char b = bytes[i];
         if (!IsLeadByte(b)) {
-            if (static_cast<unsigned char>(b - 'a') < 26)
-                bytes[i] = static_cast<unsigned char>(b - ('a' - 'A'));
+            bytes[i] = kUpper.single[b];
             ++i;
             continue;
         }
-        // A lead byte at the very end has no character to change.
-        if (i + 1 == size)
-            break;
         if (const std::uint8_t row = kUpper.rowOfLead[b]) {
             if (const std::uint16_t capital = kUpper.capital[row - 1][bytes[i + 1]]) {
                 bytes[i] = static_cast<unsigned char>(capital >> 8);
@@ -71,6 +73,8 @@ void UpperInPlace(char* text, std::size_t size)
         }
         i += 2;
     }
+    if (i < size)
+        bytes[i] = kUpper.single[bytes[i]];
 }
 
 }  // namespace cp932
