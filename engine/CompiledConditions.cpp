@@ -3,6 +3,8 @@
 #include "engine/CompiledConditions.h"
 
 #include <algorithm>
+#include <bit>
+#include <utility>
 
 #include "engine/CharClassMatch.h"
 #include "engine/SplitList.h"
@@ -10,12 +12,38 @@
 #include "platform/text/CaseFold.h"
 #include "platform/text/Search.h"
 
+namespace {
+
+// Below this many substring conditions, searching each directly is faster than
+// a pass of the filter over the text.
+constexpr std::size_t FilterFrom = 3;
+
+}  // namespace
+
 CompiledConditions::CompiledConditions(const SearchList& list, const JobSettings& job)
     : m_foldCase(job.UppChk == 0)
 {
     m_conditions.reserve(list.Count());
     for (int i = 0; i < list.Count(); ++i)
         m_conditions.push_back(Compile(list.At(i), job));
+    BuildFilter();
+}
+
+void CompiledConditions::BuildFilter()
+{
+    std::vector<std::pair<int, std::string_view>> watched;
+    m_unfiltered.assign(CandidateFilter::WordsFor(Count()), 0);
+    for (int i = 0; i < Count(); ++i) {
+        const Condition& condition = m_conditions[i];
+        if (condition.strategy == Strategy::Disabled)
+            continue;
+        if (condition.strategy == Strategy::Contains && !condition.pattern.empty())
+            watched.emplace_back(i, condition.pattern);
+        else
+            m_unfiltered[i / 64] |= CandidateFilter::Word{1} << (i % 64);
+    }
+    if (watched.size() >= FilterFrom)
+        m_filter.emplace(watched);
 }
 
 CompiledConditions::Condition CompiledConditions::Compile(const CSearchInf& source, const JobSettings& job)
@@ -88,8 +116,22 @@ bool CompiledConditions::Hits(const Condition& condition, std::string_view text,
 bool CompiledConditions::MatchAny(std::string_view text, int& SkipCount, Scratch& scratch) const
 {
     const std::string_view prepared = Prepare(text, scratch);
-    return std::any_of(m_conditions.begin(), m_conditions.end(),
-                       [&](const Condition& condition) { return Hits(condition, prepared, SkipCount); });
+    if (!m_filter) {
+        return std::any_of(m_conditions.begin(), m_conditions.end(),
+                           [&](const Condition& condition) { return Hits(condition, prepared, SkipCount); });
+    }
+    // The candidates in list order: the unwatched conditions and those the
+    // filter marks.
+    scratch.marks.assign(m_unfiltered.begin(), m_unfiltered.end());
+    m_filter->Mark(prepared, scratch.marks);
+    for (std::size_t word = 0; word < scratch.marks.size(); ++word) {
+        for (CandidateFilter::Word bits = scratch.marks[word]; bits != 0; bits &= bits - 1) {
+            const std::size_t index = word * 64 + static_cast<std::size_t>(std::countr_zero(bits));
+            if (Hits(m_conditions[index], prepared, SkipCount))
+                return true;
+        }
+    }
+    return false;
 }
 
 bool CompiledConditions::MatchOne(int index, std::string_view text, int& SkipCount, Scratch& scratch) const

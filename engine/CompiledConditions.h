@@ -3,13 +3,18 @@
 // record is tested without allocating. Each enabled condition keeps its folded
 // pattern, its strategy (keyword class, whole-text wildcard pattern or
 // substring) and its folded exclusion patterns; a text is folded once per test,
-// not once per condition. Results and SkipCount are exactly those of
-// CSearchInf::Match and MatchAnyCondition on the same list and settings.
+// not once per condition. With many substring conditions, a CandidateFilter
+// picks in one pass over the text the few whose pattern may occur, and only
+// those are searched; a condition left out could not have hit, so it could not
+// have counted a cancelled hit either. Results and SkipCount are exactly those
+// of CSearchInf::Match and MatchAnyCondition on the same list and settings.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/CandidateFilter.h"
 #include "engine/Keywords.h"
 #include "settings/JobSettings.h"
 #include "settings/SearchList.h"
@@ -20,6 +25,7 @@ public:
     // every call so that its capacity is reused.
     struct Scratch {
         std::string folded;
+        std::vector<CandidateFilter::Word> marks;
     };
 
     // Takes what it needs from list and job (UppChk, AllSkipNoUse); later
@@ -48,6 +54,7 @@ private:
     };
 
     static Condition Compile(const CSearchInf& source, const JobSettings& job);
+    void BuildFilter();
     // The text as the conditions see it: folded into scratch when case is ignored.
     std::string_view Prepare(std::string_view text, Scratch& scratch) const;
     // Whether a prepared text is a hit for condition, counting a cancelled hit.
@@ -55,4 +62,8 @@ private:
 
     std::vector<Condition> m_conditions;
     bool m_foldCase = false;
+    // Only with enough substring conditions to pay for the pass over the text.
+    std::optional<CandidateFilter> m_filter;
+    // Marks of the conditions the filter does not watch: they are always tried.
+    std::vector<CandidateFilter::Word> m_unfiltered;
 };

@@ -90,7 +90,8 @@ TEST(CompiledConditions, GiveTheSameHitsAndSkipCountAsThePerCallDefinition)
     CompiledConditions::Scratch scratch;
     for (int round = 0; round < 3000; ++round) {
         SearchList list;
-        const int count = inputs.Between(0, 6);
+        // Long lists too, so that the candidate filter takes part.
+        const int count = round % 2 == 0 ? inputs.Between(0, 6) : inputs.Between(8, 40);
         for (int i = 0; i < count; ++i)
             list.Append(inputs.Condition());
         const JobSettings job = inputs.Job();
