@@ -7,6 +7,11 @@
 
 namespace {
 
+bool IsPlain(char byte, char delimiter, bool quoted)
+{
+    return !cp932::IsLeadByte(static_cast<unsigned char>(byte)) && byte != '"' && (quoted || byte != delimiter);
+}
+
 // Walks record, handing each run of field bytes to sink.Append and each field
 // end to sink.EndField. Returns the number of fields.
 template <typename Sink>
@@ -39,8 +44,12 @@ int WalkFields(std::string_view record, char delimiter, Sink& sink)
             ++fields;
             ++pos;
         } else {
-            sink.Append(record.substr(pos, 1));
-            ++pos;
+            // A run of bytes that none of the rules above can stop at goes in one piece.
+            std::size_t end = pos + 1;
+            while (end < size && IsPlain(record[end], delimiter, quoted))
+                ++end;
+            sink.Append(record.substr(pos, end - pos));
+            pos = end;
         }
     }
     sink.EndField();
