@@ -10,9 +10,9 @@
 
 namespace {
 
-struct ConditionSpec {
-    ConditionSpec(std::string searchString, int wildMode = 1, int skipUse = 0, std::string skipStr = "",
-                  int searchNotUse = 0)
+struct ConditionFields {
+    ConditionFields(std::string searchString, int wildMode = 1, int skipUse = 0, std::string skipStr = "",
+                    int searchNotUse = 0)
         : SearchString(std::move(searchString)), WildMode(wildMode), SkipUse(skipUse), SkipStr(std::move(skipStr)),
           SearchNotUse(searchNotUse)
     {
@@ -25,14 +25,14 @@ struct ConditionSpec {
     int SearchNotUse;
 };
 
-std::unique_ptr<CSearchInf> Make(const ConditionSpec& spec)
+std::unique_ptr<CSearchInf> Make(const ConditionFields& fields)
 {
     auto condition = std::make_unique<CSearchInf>();
-    condition->SearchString = Sjis(spec.SearchString);
-    condition->WildMode = spec.WildMode;
-    condition->SkipUse = spec.SkipUse;
-    condition->SkipStr = Sjis(spec.SkipStr);
-    condition->SearchNotUse = spec.SearchNotUse;
+    condition->SearchString = Sjis(fields.SearchString);
+    condition->WildMode = fields.WildMode;
+    condition->SkipUse = fields.SkipUse;
+    condition->SkipStr = Sjis(fields.SkipStr);
+    condition->SearchNotUse = fields.SearchNotUse;
     return condition;
 }
 
@@ -93,7 +93,7 @@ TEST(ConditionMatch, OneConditionOnOneText)
 {
     const struct {
         const char* title;
-        ConditionSpec condition;
+        ConditionFields condition;
         JobSettings job;
         std::string text;  // UTF-8
         Outcome outcome;
@@ -153,14 +153,14 @@ TEST(ConditionMatch, OneConditionOnOneText)
 
 TEST(ConditionMatch, AllConditionsInListOrderGoOnAfterACancelledHit)
 {
-    const ConditionSpec excludedHit{"ab", 1, 1, "*x*"};
-    const ConditionSpec plainHit{"b"};
-    const ConditionSpec miss{"zz"};
-    const ConditionSpec disabledHit{"a", 1, 0, "", 1};
-    const ConditionSpec disabledOtherValue{"a", 1, 0, "", 2};
+    const ConditionFields excludedHit{"ab", 1, 1, "*x*"};
+    const ConditionFields plainHit{"b"};
+    const ConditionFields miss{"zz"};
+    const ConditionFields disabledHit{"a", 1, 0, "", 1};
+    const ConditionFields disabledOtherValue{"a", 1, 0, "", 2};
     const struct {
         const char* title;
-        std::vector<ConditionSpec> conditions;
+        std::vector<ConditionFields> conditions;
         Outcome outcome;
     } cases[] = {
         {"cancelled then hit", {excludedHit, plainHit}, {true, 1}},
@@ -172,8 +172,8 @@ TEST(ConditionMatch, AllConditionsInListOrderGoOnAfterACancelledHit)
     };
     for (const auto& c : cases) {
         SearchList list;
-        for (const ConditionSpec& spec : c.conditions)
-            list.Append(Make(spec));
+        for (const ConditionFields& fields : c.conditions)
+            list.Append(Make(fields));
         EXPECT_EQ(AnyPerCall(list, Job(1), "xab"), c.outcome) << c.title;
         EXPECT_EQ(AnyCompiled(list, Job(1), "xab"), c.outcome) << c.title;
     }
