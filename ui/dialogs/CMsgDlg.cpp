@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int kCancel = 2;
 constexpr int kFileName = 1099;
 constexpr int kMessage = 1100;
 constexpr int kRecordCount = 1108;
