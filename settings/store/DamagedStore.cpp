@@ -59,8 +59,10 @@ std::optional<std::filesystem::path> MoveDamagedStoreAside(const std::filesystem
     base += ".damaged-" + Timestamp();
     for (int attempt = 1; attempt <= MaxAttempts; ++attempt) {
         std::filesystem::path target = base;
-        if (attempt > 1)
-            target += "-" + std::to_string(attempt);
+        if (attempt > 1) {
+            target += "-";
+            target += std::to_string(attempt);
+        }
         if (RenameNoReplace(storeFile, target)) {
             MoveCompanions(storeFile, target);
             return target;

@@ -274,6 +274,8 @@ struct DamageCase {
     const char* name;
     // Makes the damaged store file, given a full store to start from.
     std::function<void(const fs::path&)> damage;
+
+    friend void PrintTo(const DamageCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class RegStoreDamage : public RegStoreReliability, public ::testing::WithParamInterface<DamageCase> {
