@@ -92,7 +92,8 @@ struct RunOutcome {
     bool cancelled = false;             // the user stopped the run at a pump
     bool writeFailed = false;           // writing the result failed; the run stopped, message shown
     int filesDone = 0;                  // source files started, as the summary reports them
-    int unreadableSources = 0;          // source files (or passes over one) that could not be opened
+    int unreadableSources = 0;          // source files that could not be opened or read (each told to the user)
+    int skippedSources = 0;             // directory-run files left out because the memory question was declined
 };
 
 // The whole run over state. HitCount and SkipCount hold the run's counts
