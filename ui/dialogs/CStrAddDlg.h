@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "ui/main/CToolTipDialog.h"
 
@@ -27,8 +28,7 @@ protected:
 private:
     void ApplyEnabling();
     void SwitchClicked();
-    void InsertKeyword(int buttonId);
-    void ConnectKeywordButtons();
+    void InsertKeyword(std::string_view keyword);
 
     CSearchInf& m_record;
     StrAddMode m_mode;
