@@ -1,9 +1,11 @@
-// The window program: shows the main window until the user closes it.
+// The window program: loads the settings, shows the main window until the
+// user closes it, and saves the settings.
 #include <QApplication>
-#include <QDialog>
 
 #include <cstdio>
 #include <cstdlib>
+
+#include "ui/app/CLodestrelApp.h"
 
 namespace {
 
@@ -28,9 +30,8 @@ int main(int argc, char* argv[])
                    stderr);
         return 2;
     }
-    QApplication app(argc, argv);
-    QDialog window;
-    window.setWindowTitle(QStringLiteral("ロデストレル"));
-    window.show();
-    return app.exec();
+    QApplication qt(argc, argv);
+    CLodestrelApp lodestrel;
+    lodestrel.InitInstance();
+    return lodestrel.ExitInstance();
 }
