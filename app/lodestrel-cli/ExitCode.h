@@ -7,7 +7,7 @@
 enum class ExitCode : int {
     Success = 0,            // the run completed and every source was read
     InputError = 2,         // bad arguments, or a check or source refused the job; nothing was searched
-    UnreadableSources = 3,  // the run completed, but some source could not be read
+    UnreadableSources = 3,  // the run completed, but some source could not be read or was left out
     WriteFailed = 4,        // writing the result failed; the run stopped
     Cancelled = 130,        // interrupted (Ctrl-C); the result keeps what was written
 };
@@ -17,8 +17,10 @@ inline int ToStatus(ExitCode code)
     return static_cast<int>(code);
 }
 
-// A failed write outranks a cancel, which outranks unreadable sources: the
-// status names the most serious thing that happened.
+// A failed write outranks a cancel, which outranks unread sources: the status
+// names the most serious thing that happened. A directory-run file left out
+// because the memory question was answered No is unread like one that could
+// not be opened: the result lacks its hits.
 inline ExitCode ExitCodeFor(const RunOutcome& outcome)
 {
     if (outcome.check != RunCheck::Passed)
@@ -27,7 +29,7 @@ inline ExitCode ExitCodeFor(const RunOutcome& outcome)
         return ExitCode::WriteFailed;
     if (outcome.cancelled)
         return ExitCode::Cancelled;
-    if (outcome.unreadableSources > 0)
+    if (outcome.unreadableSources > 0 || outcome.skippedSources > 0)
         return ExitCode::UnreadableSources;
     return ExitCode::Success;
 }

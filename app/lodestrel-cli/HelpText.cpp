@@ -44,13 +44,15 @@ Arguments are UTF-8; text that has no code page 932 form is refused. The result
 file is written in code page 932 with CR LF line ends. Messages go to standard
 error, the summary to standard output (to standard error with -o -). A question
 is asked on the terminal; without one it is answered No, or Yes with --yes.
-Ctrl-C stops the run at the next hundredth record and keeps what was written;
-a second Ctrl-C ends the program at once.
+Ctrl-C (or SIGTERM) stops the run at the next hundredth record, keeps what was
+written and prints the summary; a second one ends the program at once. The
+companion program of the stored job is never started.
 
 Exit status:
   0    the run completed and every source was read
   2    bad arguments, or an input error (nothing was searched)
-  3    the run completed, but a source file could not be read
+  3    the run completed, but a source file could not be read (or was left
+       out after the memory question was answered No)
   4    writing the result file failed; the run stopped
   130  the run was cancelled (Ctrl-C); the result keeps what was written
 )";
