@@ -16,6 +16,7 @@ using platform::MessageIcon;
 
 namespace {
 
+constexpr int AutomaticKind = 0;
 constexpr int PlainTextKind = 3;
 
 void ResetCounts(SurveyValues& values)
@@ -38,10 +39,11 @@ SurveyResult SurveySource(Survey kind, JobSettings& job, SurveyValues& values,
 
     {
         // An open failure shows only in the memory check; detection then
-        // finds nothing.
+        // finds nothing. Only the automatic kind reads the first lines.
         platform::RecordReader source;
         const bool opened = !source.Open(job.SourceFile);
-        values.FieldDelimiter = ChooseFieldDelimiter(job, opened ? DetectDelimiter(source) : std::nullopt);
+        const bool detect = opened && job.FileKind == AutomaticKind;
+        values.FieldDelimiter = ChooseFieldDelimiter(job, detect ? DetectDelimiter(source) : std::nullopt);
         if (job.OnMemory == 1) {
             const MemoryFit fit = CheckMemoryFit(source);
             if (fit == MemoryFit::NotOpen) {
