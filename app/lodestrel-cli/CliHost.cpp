@@ -32,7 +32,7 @@ private:
 };
 
 CliHost::CliHost(Answering answering, SummaryStream summaryStream, ScreenSaverUse screenSaverUse)
-    : m_line(StatusLine::ModeForStandardError()),
+    : m_line(StatusLine::ModeForStandardError(summaryStream == SummaryStream::StandardError)),
       m_prompter(m_line, answering),
       m_summaryStream(summaryStream)
 {

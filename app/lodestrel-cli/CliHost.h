@@ -14,6 +14,8 @@
 #include "engine/CScreenSave.h"
 #include "engine/ExtractionRun.h"
 
+// Where the run's summary goes: standard output, or standard error when the
+// hits themselves go to standard output.
 enum class SummaryStream { StandardOutput, StandardError };
 enum class ScreenSaverUse { Untouched, SwitchedOffDuringRun };
 

@@ -95,11 +95,11 @@ public:
         bool optionsEnded = false;
         while (m_next < m_args.size()) {
             std::string_view arg = m_args[m_next++];
-            bool ok;
+            bool ok = true;
             if (optionsEnded || arg == "-" || arg.size() < 2 || arg[0] != '-')
                 ok = Operand(arg);
             else if (arg == "--")
-                ok = (optionsEnded = true);
+                optionsEnded = true;
             else if (arg.starts_with("--"))
                 ok = LongOption(arg.substr(2));
             else

@@ -23,9 +23,11 @@ void WriteAll(std::string_view bytes)
 
 }  // namespace
 
-StatusLineMode StatusLine::ModeForStandardError()
+StatusLineMode StatusLine::ModeForStandardError(bool resultToStandardOutput)
 {
-    return ::isatty(STDERR_FILENO) ? StatusLineMode::OnTerminal : StatusLineMode::Off;
+    if (!::isatty(STDERR_FILENO) || (resultToStandardOutput && ::isatty(STDOUT_FILENO)))
+        return StatusLineMode::Off;
+    return StatusLineMode::OnTerminal;
 }
 
 int StatusLine::Width() const

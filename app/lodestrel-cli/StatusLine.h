@@ -15,8 +15,9 @@ public:
     StatusLine& operator=(const StatusLine&) = delete;
     ~StatusLine() { Clear(); }
 
-    // On when standard error is a terminal.
-    static StatusLineMode ModeForStandardError();
+    // On when standard error is a terminal, unless the hits go to standard
+    // output on a terminal too, where the line would run into them.
+    static StatusLineMode ModeForStandardError(bool resultToStandardOutput);
 
     bool Enabled() const { return m_mode == StatusLineMode::OnTerminal; }
     // Columns available for the text; a line must not wrap, or it could not be

@@ -48,7 +48,12 @@ ExitCode Run(const CliOptions& options)
                  options.resultToStdout ? SummaryStream::StandardError : SummaryStream::StandardOutput,
                  job.ScrOFF == 1 ? ScreenSaverUse::SwitchedOffDuringRun : ScreenSaverUse::Untouched);
     InstallInterruptHandlers();
-    return ExitCodeFor(RunExtraction(state, host, runOptions));
+    const ExitCode code = ExitCodeFor(RunExtraction(state, host, runOptions));
+    // Ctrl-C at the memory question answers No, which stops the run as an
+    // input error; the user asked for a cancel.
+    if (code == ExitCode::InputError && InterruptRequested())
+        return ExitCode::Cancelled;
+    return code;
 }
 
 }  // namespace
