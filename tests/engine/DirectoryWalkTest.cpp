@@ -125,6 +125,8 @@ struct AbsoluteCase {
     const char* absolute;
 };
 
+void PrintTo(const AbsoluteCase& c, std::ostream* out) { *out << c.path; }
+
 class AbsolutePaths : public ::testing::TestWithParam<AbsoluteCase> {};
 
 TEST_P(AbsolutePaths, ResolveDotsAndRepeatedSlashesByTextAlone)

@@ -85,6 +85,8 @@ struct FieldSearchCase {
     int skips;
 };
 
+void PrintTo(const FieldSearchCase& c, std::ostream* out) { *out << "SearchCol " << c.SearchCol; }
+
 class FieldSearchOrder : public ::testing::TestWithParam<FieldSearchCase> {};
 
 TEST_P(FieldSearchOrder, FieldsAreTestedInListedOrderUntilOneHits)
@@ -135,6 +137,8 @@ struct FindBreakCase {
     int ListSeq;
     std::vector<std::string> expected;
 };
+
+void PrintTo(const FindBreakCase& c, std::ostream* out) { *out << "ListSeq " << c.ListSeq; }
 
 class FindBreak : public ::testing::TestWithParam<FindBreakCase> {};
 

@@ -13,6 +13,8 @@ struct NumberCase {
     int number;
 };
 
+void PrintTo(const NumberCase& c, std::ostream* out) { *out << '"' << c.text << '"'; }
+
 class FieldNumber : public ::testing::TestWithParam<NumberCase> {};
 
 TEST_P(FieldNumber, IsReadLikeTheStandardDecimalConversion)

@@ -25,6 +25,8 @@ struct Job {
     int skips;
 };
 
+void PrintTo(const Job& job, std::ostream* out) { *out << job.name; }
+
 class MemoryMode : public ::testing::TestWithParam<Job> {};
 
 TEST_P(MemoryMode, GivesTheSameResultAsReadingFromDisk)

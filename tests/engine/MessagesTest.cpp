@@ -14,6 +14,8 @@ struct Spelling {
     const char* utf8;
 };
 
+void PrintTo(const Spelling& s, std::ostream* out) { *out << s.utf8; }
+
 class MessageBytes : public ::testing::TestWithParam<Spelling> {};
 
 TEST_P(MessageBytes, AreTheCodePage932FormOfTheirSpelling)

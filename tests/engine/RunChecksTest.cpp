@@ -20,6 +20,8 @@ struct CheckCase {
     int focus;
 };
 
+void PrintTo(const CheckCase& c, std::ostream* out) { *out << c.name; }
+
 // A run that would pass: file mode, a CSV source of three fields, one condition.
 void ValidJob(RunHarness& run, const TempTree& tree)
 {
@@ -170,6 +172,58 @@ TEST(RunChecksOrder, DirectoryModeRunsAFieldOutputBeyondALastSurveysFieldCount)
     EXPECT_EQ(run.Run().check, RunCheck::Passed);
     // The second record has no fifth field: an empty line.
     EXPECT_EQ(TempTree::Read(run.job.ResultFile), CrLfLines({"3", ""}));
+}
+
+}  // namespace
+
+namespace {
+
+// A survey that fails ends a file-mode run before anything is created, so the
+// records an earlier survey left in memory are never searched.
+class FailedSurvey : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(tree.Valid());
+        run.job.ResultFile = tree.Path("result.txt");
+        run.job.FileKind = 1;
+        run.survey.SourceLines = {"stale A"};
+        run.survey.RecordCount = 1;
+        run.survey.MaxFieldCount = 1;
+        run.Add("A");
+    }
+    void ExpectNothingDone(const RunOutcome& outcome)
+    {
+        EXPECT_EQ(outcome.check, RunCheck::SourceSurveyFailed);
+        EXPECT_EQ(outcome.focusControl, 1012);
+        EXPECT_FALSE(std::filesystem::exists(run.job.ResultFile));
+        EXPECT_FALSE(run.Logged("screen saver off"));
+        EXPECT_EQ(run.progress.pumps, 0);
+    }
+
+    TempTree tree;
+    RunHarness run;
+};
+
+TEST_F(FailedSurvey, ADeclinedMemoryQuestionEndsTheRun)
+{
+    run.job.SourceFile = tree.Write("big.csv", "A,1\n");
+    std::filesystem::resize_file(run.job.SourceFile, std::uintmax_t{1} << 43);  // sparse
+    run.prompter.defaultAnswer = platform::MessageAnswer::No;
+    ExpectNothingDone(run.Run());
+    EXPECT_EQ(run.Prompts(), std::vector<std::string>{msg::MemoryQuestionText});
+    EXPECT_EQ(run.survey.SourceLines, std::vector<std::string>{"stale A"});
+}
+
+TEST_F(FailedSurvey, ASourceThatCannotBeOpenedEndsTheRun)
+{
+    run.job.SourceFile = tree.MakeFolder("folder.csv");
+    for (int OnMemory : {1, 0}) {
+        run.job.OnMemory = OnMemory;
+        run.prompter.prompts.clear();
+        ExpectNothingDone(run.Run());
+        EXPECT_EQ(run.Prompts().size(), 1u);
+    }
 }
 
 }  // namespace

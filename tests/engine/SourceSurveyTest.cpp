@@ -188,6 +188,11 @@ struct FitCase {
     bool fits;
 };
 
+void PrintTo(const FitCase& c, std::ostream* out)
+{
+    *out << c.length << " in " << (c.available ? std::to_string(*c.available) : "unknown");
+}
+
 class MemoryFitCases : public ::testing::TestWithParam<FitCase> {};
 
 TEST_P(MemoryFitCases, AFileFitsWhenThreeTimesItsLengthIsAvailable)
