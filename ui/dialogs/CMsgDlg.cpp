@@ -9,6 +9,7 @@
 #include "platform/text/Convert.h"
 #include "platform/window/AnimationView.h"
 #include "platform/window/InputGate.h"
+#include "platform/window/PaintPending.h"
 #include "platform/window/WindowPrompter.h"
 #include "resources/Resources.h"
 
@@ -166,7 +167,7 @@ void CMsgDlg::PumpMessages()
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
     if (QWidget* owner = parentWidget())
-        owner->repaint();
+        platform::PaintPending(*owner);
 }
 
 bool CMsgDlg::IsCanceled() const

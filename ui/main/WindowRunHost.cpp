@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "platform/window/PaintPending.h"
 #include "platform/window/WindowPrompter.h"
 #include "ui/dialogs/CMsgDlg.h"
 
@@ -26,5 +27,5 @@ std::unique_ptr<ProgressMonitor> WindowRunHost::OpenProgress(const std::string& 
 
 void WindowRunHost::Repaint()
 {
-    m_window.repaint();
+    platform::PaintPending(m_window);
 }
