@@ -6,11 +6,6 @@
 #include <string_view>
 #include <vector>
 
-// Leading blanks skipped, an optional sign, then digits up to the first
-// non-digit; 0 when there are no digits. Values beyond the int range are
-// clamped to it.
-int ParseFieldNumber(std::string_view text);
-
 // The numbers of every entry of SearchCol in order, a number listed twice kept
 // twice. Empty for an empty SearchCol.
 std::vector<int> ParseFieldNumbers(std::string_view SearchCol);

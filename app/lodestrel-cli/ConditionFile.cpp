@@ -2,20 +2,15 @@
 
 #include "app/lodestrel-cli/ConditionFile.h"
 
-#include <climits>
 
 #include "engine/FieldSplit.h"
 #include "platform/files/RecordReader.h"
+#include "platform/text/LeadingInteger.h"
 #include "platform/text/Convert.h"
 
 namespace {
 
 constexpr char FieldSeparator = ',';
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 std::string UnsupportedFieldCount(std::string_view path, int lineNumber, int fieldCount)
 {
@@ -25,25 +20,6 @@ std::string UnsupportedFieldCount(std::string_view path, int lineNumber, int fie
 }
 
 }  // namespace
-
-int LeadingInteger(std::string_view text)
-{
-    std::size_t pos = 0;
-    while (pos < text.size() && IsBlank(text[pos]))
-        ++pos;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
-        negative = text[pos++] == '-';
-    long long value = 0;
-    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
-        value = value * 10 + (text[pos] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-            value = static_cast<long long>(INT_MAX) + 1;
-    }
-    if (negative)
-        return static_cast<int>(-value);
-    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
-}
 
 std::optional<CSearchInf> ConditionFromLine(std::string_view line, int& fieldCount)
 {

@@ -15,11 +15,6 @@
 // fieldCount) is 2, or 5 and more.
 std::optional<CSearchInf> ConditionFromLine(std::string_view line, int& fieldCount);
 
-// The standard decimal text-to-integer conversion: leading blanks skipped, an
-// optional sign, the digits up to the first other character; 0 without
-// digits. A number beyond the int range is held at the range's end.
-int LeadingInteger(std::string_view text);
-
 struct ConditionFileContents {
     std::vector<CSearchInf> conditions;  // in file order, duplicates included
     std::string error;                   // UTF-8, naming the file; empty when read whole

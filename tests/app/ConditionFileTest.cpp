@@ -154,17 +154,5 @@ TEST(ConditionLine, OfTwoOrFiveFieldsIsRefusedWithItsCount)
     }
 }
 
-TEST(LeadingInteger, ReadsLikeTheStandardConversion)
-{
-    struct Case {
-        const char* text;
-        int value;
-    };
-    for (Case c : {Case{"0", 0}, Case{"1", 1}, Case{"  12x", 12}, Case{"-7", -7}, Case{"+3", 3}, Case{"", 0},
-                   Case{"x1", 0}, Case{"- 1", 0}, Case{"99999999999", 2147483647},
-                   Case{"-99999999999", -2147483647 - 1}})
-        EXPECT_EQ(LeadingInteger(c.text), c.value) << c.text;
-}
-
 }  // namespace
 }  // namespace clitest

@@ -4,29 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
-
-namespace {
-
-struct NumberCase {
-    const char* text;
-    int number;
-};
-
-void PrintTo(const NumberCase& c, std::ostream* out) { *out << '"' << c.text << '"'; }
-
-class FieldNumber : public ::testing::TestWithParam<NumberCase> {};
-
-TEST_P(FieldNumber, IsReadLikeTheStandardDecimalConversion)
-{
-    EXPECT_EQ(ParseFieldNumber(GetParam().text), GetParam().number);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, FieldNumber,
-                         ::testing::Values(NumberCase{"12", 12}, NumberCase{" \t3", 3}, NumberCase{"+4", 4},
-                                           NumberCase{"-2", -2}, NumberCase{"7x", 7}, NumberCase{"1 2", 1},
-                                           NumberCase{"x7", 0}, NumberCase{"", 0}, NumberCase{"- 1", 0},
-                                           NumberCase{"99999999999", INT_MAX}, NumberCase{"-99999999999", INT_MIN}));
 
 TEST(FieldNumbers, KeepTheOrderAndRepeatsOfTheList)
 {
@@ -42,5 +19,3 @@ TEST(FieldNumbers, AreValidOnlyWhenEveryEntryNamesAField)
     EXPECT_FALSE(AllFieldNumbersValid({1, 0}));
     EXPECT_FALSE(AllFieldNumbersValid({-1}));
 }
-
-}  // namespace
