@@ -119,16 +119,16 @@ private:
     {
         std::size_t equals = text.find('=');
         std::string_view name = text.substr(0, equals);
-        for (const OptionSpec& spec : Options) {
-            if (spec.longName != name)
+        for (const OptionSpec& known : Options) {
+            if (known.longName != name)
                 continue;
             const std::string spelled = "--" + std::string(name);
             if (equals != std::string_view::npos) {
-                if (spec.takes == Takes::Nothing)
+                if (known.takes == Takes::Nothing)
                     return Fail("option '" + spelled + "' takes no value");
-                return Apply(spec, text.substr(equals + 1), spelled);
+                return Apply(known, text.substr(equals + 1), spelled);
             }
-            return spec.takes == Takes::Value ? ApplyNextValue(spec, spelled) : Apply(spec, {}, spelled);
+            return known.takes == Takes::Value ? ApplyNextValue(known, spelled) : Apply(known, {}, spelled);
         }
         return Fail("unknown option '--" + std::string(name) + "'");
     }
@@ -138,43 +138,43 @@ private:
     bool ShortOptions(std::string_view bundle)
     {
         for (std::size_t i = 0; i < bundle.size(); ++i) {
-            const OptionSpec* spec = FindShort(bundle[i]);
-            if (!spec)
+            const OptionSpec* known = FindShort(bundle[i]);
+            if (!known)
                 return Fail("unknown option '-" + std::string(1, bundle[i]) + "'");
             const std::string spelled = "-" + std::string(1, bundle[i]);
-            if (spec->takes == Takes::Nothing) {
-                if (!Apply(*spec, {}, spelled))
+            if (known->takes == Takes::Nothing) {
+                if (!Apply(*known, {}, spelled))
                     return false;
                 if (m_options.action != CliAction::Run)
                     return true;
                 continue;
             }
             if (i + 1 < bundle.size())
-                return Apply(*spec, bundle.substr(i + 1), spelled);
-            return ApplyNextValue(*spec, spelled);
+                return Apply(*known, bundle.substr(i + 1), spelled);
+            return ApplyNextValue(*known, spelled);
         }
         return true;
     }
 
     static const OptionSpec* FindShort(char letter)
     {
-        for (const OptionSpec& spec : Options) {
-            if (spec.shortName == letter)
-                return &spec;
+        for (const OptionSpec& known : Options) {
+            if (known.shortName == letter)
+                return &known;
         }
         return nullptr;
     }
 
-    bool ApplyNextValue(const OptionSpec& spec, const std::string& spelled)
+    bool ApplyNextValue(const OptionSpec& known, const std::string& spelled)
     {
         if (m_next >= m_args.size())
             return Fail("option '" + spelled + "' needs a value");
-        return Apply(spec, m_args[m_next++], spelled);
+        return Apply(known, m_args[m_next++], spelled);
     }
 
-    bool Apply(const OptionSpec& spec, std::string_view value, const std::string& spelled)
+    bool Apply(const OptionSpec& known, std::string_view value, const std::string& spelled)
     {
-        switch (spec.id) {
+        switch (known.id) {
         case OptionId::Result:
             if (value == "-") {
                 m_options.resultToStdout = true;
