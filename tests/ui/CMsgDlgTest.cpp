@@ -11,25 +11,13 @@
 #include "platform/window/ControlText.h"
 #include "platform/window/PathLabel.h"
 #include "resources/Resources.h"
+#include "tests/platform/window/support/PaintCounter.h"
 #include "tests/platform/window/support/ScriptedPrompter.h"
 
 namespace {
 
 using testing_support::Cp932;
-
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
+using testing_support::PaintCounter;
 
 // The main window: its buttons record their commands.
 class OwnerWindow : public platform::Dialog {

@@ -3,28 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QLabel>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
 
-namespace {
+#include "tests/platform/window/support/PaintCounter.h"
 
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
-}  // namespace
+using testing_support::PaintCounter;
 
 TEST(PaintPending, PaintsAnInvalidatedChildAtOnceWithoutRunningTheEventLoop)
 {
