@@ -1,21 +1,11 @@
 // Animation 129: the progress dialog's loop, a magnifying glass circling
 // over a page of text, eight frames of 200 ms.
+#include "resources/Palette.h"
 #include "resources/Pictures.h"
 #include "resources/Resources.h"
 
 namespace res::pictures {
 namespace {
-
-constexpr PaletteEntry kPalette[] = {
-    {'#', 0xFF303030},  // outline
-    {'w', 0xFFFFFFFF},  // paper
-    {'f', 0xFFD8D8D8},  // folded corner
-    {'l', 0xFF6A8CB0},  // lines of text
-    {'g', 0xA0BFE3F7},  // glass, half transparent
-    {'s', 0xFFFFFFFF},  // glint on the glass
-    {'r', 0xFF2A4F8F},  // rim
-    {'h', 0xFF7A4A20},  // handle
-};
 
 constexpr const char* kPageRows[] = {
     "                                                ",
